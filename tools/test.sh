@@ -34,12 +34,17 @@ run_ctest() { # DIR LABEL
 }
 
 build_or_fail() { # DIR options...
-  if ! "$root/tools/build.sh" "$@"; then
+  local log
+  log=$(mktemp)
+  if ! "$root/tools/build.sh" "$@" >"$log" 2>&1; then
+    grep -v '^\[[0-9]*/[0-9]*\] ' "$log" | tail -n 80
+    rm -f "$log"
     echo "build of $1 failed"
     failed=$((failed + 1))
     status=1
     return 1
   fi
+  rm -f "$log"
 }
 
 build_or_fail build -DTRESSALO_SANITIZE=OFF && run_ctest build normal
@@ -48,7 +53,7 @@ build_or_fail build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTRESSALO_GUI=OFF -DTRESS
   -DTRESSALO_BENCH=OFF -DTRESSALO_FUZZ=ON -DTRESSALO_FUZZ_SECONDS="$fuzz_seconds" &&
   {
     log=$(mktemp)
-    (cd "$root/build-fuzz" && ctest --output-on-failure -L fuzz --timeout 900) >"$log" 2>&1
+    (cd "$root/build-fuzz" && ctest --output-on-failure -L fuzz -j "$(nproc)" --timeout 900) >"$log" 2>&1
     rc=$?
     sed -n '/tests passed/,$p' "$log" | sed "s/^/[fuzz] /"
     [ $rc -eq 0 ] || { tail -n 60 "$log"; status=1; }

@@ -1,6 +1,5 @@
 #include "pokermain.h"
 
-#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,12 +15,3 @@ TEST(MainWindow, OpensTitledAndClosesCleanly) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Window tests run headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -567,7 +567,7 @@ QImage MakeTitlePicture() {
     for (int i = 0; i < 5; ++i) {
         const QImage clean = CardArt(100 + fan[i]);
         p.save();
-        p.translate(58, 112);
+        p.translate(70, 114);
         p.rotate(-32 + i * 16);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRectF(-22, -104, 44, 61), clean);
@@ -579,7 +579,7 @@ QImage MakeTitlePicture() {
     font.setBold(true);
     font.setItalic(true);
     QPainterPath text;
-    text.addText(122, 62, font, QStringLiteral("Tressalo"));
+    text.addText(128, 62, font, QStringLiteral("Tressalo"));
     p.translate(3, 3);
     p.fillPath(text, QColor(0, 0, 0, 110));
     p.translate(-3, -3);
@@ -595,14 +595,14 @@ QImage MakeTitlePicture() {
     small.setBold(true);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
     QPainterPath subtitle;
-    subtitle.addText(126, 86, small, QStringLiteral("SEVEN POKER SOLITAIRES"));
+    subtitle.addText(132, 86, small, QStringLiteral("SEVEN POKER SOLITAIRES"));
     p.setPen(QPen(QColor(0, 0, 0, 150), 2.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(subtitle);
     p.fillPath(subtitle, QColor(250, 246, 230));
     // Suit symbols to finish the line.
     for (int s = 0; s < 4; ++s)
-        DrawSuit(p, s, QRectF(408 + s * 19, 72, 15, 15),
+        DrawSuit(p, s, QRectF(412 + s * 19, 72, 15, 15),
                  s >= 2 ? QColor(220, 40, 40) : QColor(250, 246, 230));
     p.end();
     return image;

@@ -171,17 +171,11 @@ void SaveWindowPlacement(std::string_view section, const TWindowPlacement& p) {
 
 int GetColorDepthClass() {
     switch (display.BitsPerPixel * display.Planes) {
-    case 1:
-        return 1;
-    case 4:
-        return 2;
-    case 8:
-        return 3;
-    case 16:
-        return 4;
-    case 24:
-        return 5;
-    default:
-        return 0;
+    case 1: return 1;
+    case 4: return 2;
+    case 8: return 3;
+    case 16: return 4;
+    case 24: return 5;
+    default: return 0;
     }
 }

@@ -38,7 +38,7 @@ struct PipField {
 
 PipField PipsFor(const CardSpec& spec) {
     if (spec.small)
-        return {{15.4, 22.5, 29.6}, 11.8, 51.2, 7.8};
+        return {{15.9, 22.5, 29.1}, 11.8, 51.2, 7.8};
     return {{23.0, 36.0, 49.0}, 18.0, 82.0, 13.0};
 }
 

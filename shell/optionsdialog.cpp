@@ -2,11 +2,11 @@
 
 #include "application.h"
 #include "cardpile.h"
+#include "cardpileview.h"
 #include "colorvalue.h"
 #include "gamedata.h"
 #include "pokermain.h"
 #include "programresources.h"
-#include "samplecardsview.h"
 #include "soundport.h"
 #include "wallpaper.h"
 
@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -107,6 +108,11 @@ TOptionsDialogForm::TOptionsDialogForm(QWidget* parent) : QDialog(parent) {
     connect(HelpBtn, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpContext); });
 }
 
+TOptionsDialogForm::~TOptionsDialogForm() {
+    // The sample cards are the window's own.
+    CardPileView1->Pile.Empty(true);
+}
+
 void TOptionsDialogForm::BuildGeneralPage() {
     GroupBox2 = Named(new QGroupBox(QStringLiteral("Card Size"), tabGeneral), "GroupBox2",
                       QRect(12, 12, 161, 69));
@@ -164,9 +170,11 @@ void TOptionsDialogForm::BuildBackgroundPage() {
     ImageWallpaper =
         Named(new QLabel(PanelBackground), "ImageWallpaper",
               QRect(1, 1, PanelBackground->width() - 2, PanelBackground->height() - 2));
-    CardPileView1 = new TSampleCardsView(PanelBackground);
-    CardPileView1->setGeometry(80, 52, 109, 129);
-    CardPileView1->BackgroundOrigin = ImageWallpaper->pos();
+    CardPileView1 =
+        Named(new TCardPileView(PanelBackground), "CardPileView1", QRect(80, 52, 109, 129));
+    CardPileView1->SetXOffset(12);
+    CardPileView1->SetYOffset(12);
+    CardPileView1->SetState(FS_RECYCLE);
     Label1 = Named(new QLabel(QStringLiteral("Sample Background"), PanelBackground), "Label1",
                    QRect(13, 12, 150, 13));
 
@@ -271,27 +279,15 @@ void TOptionsDialogForm::FormShow() {
     SetPanelColor(colorDialogColor_);
     // 5, 6: scoring system and card size; other values leave the groups alone.
     switch (ReadIniInteger("Options", "ScoreSystem", OptionDefaults::ScoreSystem)) {
-    case 0:
-        RadioEnglish->setChecked(true);
-        break;
-    case 1:
-        RadioAmerican->setChecked(true);
-        break;
-    case 2:
-        RadioWild->setChecked(true);
-        break;
-    default:
-        break;
+    case 0: RadioEnglish->setChecked(true); break;
+    case 1: RadioAmerican->setChecked(true); break;
+    case 2: RadioWild->setChecked(true); break;
+    default: break;
     }
     switch (ReadIniInteger("Options", "CardSize", OptionDefaults::CardSize)) {
-    case 0:
-        RadioSmallCards->setChecked(true);
-        break;
-    case 1:
-        RadioLargeCards->setChecked(true);
-        break;
-    default:
-        break;
+    case 0: RadioSmallCards->setChecked(true); break;
+    case 1: RadioLargeCards->setChecked(true); break;
+    default: break;
     }
     // 7: the wallpapers.
     {
@@ -304,17 +300,10 @@ void TOptionsDialogForm::FormShow() {
     }
     // 8: the background kind.
     switch (ReadIniInteger("Options", "BackgroundType", OptionDefaults::BackgroundType)) {
-    case 0:
-        RadioButtonSolid->setChecked(true);
-        break;
-    case 1:
-        RadioButtonWallpaper->setChecked(true);
-        break;
-    case 2:
-        RadioButtonBitmap->setChecked(true);
-        break;
-    default:
-        break;
+    case 0: RadioButtonSolid->setChecked(true); break;
+    case 1: RadioButtonWallpaper->setChecked(true); break;
+    case 2: RadioButtonBitmap->setChecked(true); break;
+    default: break;
     }
     // 9: the picture file.
     lblBitmapFilenameLong->setText(
@@ -366,6 +355,9 @@ void TOptionsDialogForm::UpdateSampleBackground() {
     sampleWallpaper_.fill(Qt::white);
     TileImage(sampleWallpaper_, tile);
     ImageWallpaper->setPixmap(sampleWallpaper_);
+    panelWallpaper_ = QPixmap(PanelBackground->size());
+    panelWallpaper_.fill(Qt::transparent);
+    QPainter(&panelWallpaper_).drawPixmap(ImageWallpaper->pos(), sampleWallpaper_);
     ImageWallpaper->show();
 }
 
@@ -378,9 +370,8 @@ void TOptionsDialogForm::UpdateSampleCards() {
         if (!picture)
             SetPanelColor(ColorButtonFace);
     }
-    CardPileView1->BackgroundBitmap = picture ? &sampleWallpaper_ : nullptr;
-    CardPileView1->BackgroundMode =
-        picture ? TSampleCardsView::TBackground::Picture : TSampleCardsView::TBackground::Plain;
+    CardPileView1->BackgroundBitmap = picture ? &panelWallpaper_ : nullptr;
+    CardPileView1->SetBackgroundMode(picture ? FS_BITMAP : FS_NORMAL);
     CardPileView1->update();
 }
 

@@ -19,7 +19,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class TSampleCardsView;
+class TCardPileView;
 
 // Set by every change of the colour, wallpaper, background kind, picture file
 // or card size; cleared when the options window is shown and on Cancel.  The
@@ -92,7 +92,7 @@ public:
 
     QFrame* PanelBackground;
     QLabel* ImageWallpaper;
-    TSampleCardsView* CardPileView1;
+    TCardPileView* CardPileView1;
     QLabel* Label1;
     QRadioButton* RadioButtonSolid;
     QPushButton* btnColorEdit;
@@ -104,6 +104,8 @@ public:
     QLabel* lblBitmapFilenameLong;
 
     static constexpr int HelpContext = 190;
+
+    ~TOptionsDialogForm() override;
 
 public slots:
     void reject() override;
@@ -123,7 +125,10 @@ private:
 
     int panelColor_ = 0;
     int colorDialogColor_ = 0;
+    // ImageWallpaper's picture, and the same placed in the panel for the
+    // sample pile view, which paints the piece under its own bounds.
     QPixmap sampleWallpaper_;
+    QPixmap panelWallpaper_;
     std::array<QLabel*, 5> previews_{};
 };
 

@@ -6,11 +6,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <exception>
 
 namespace {
 
 QString title;
+QPointer<QWidget> launcherWindow;
 QString helpFile;
 TUrlOpener urlOpener;
 
@@ -22,6 +24,14 @@ QString ApplicationTitle() {
 
 void SetApplicationTitle(const QString& newTitle) {
     title = newTitle;
+}
+
+QWidget* LauncherWindow() {
+    return launcherWindow;
+}
+
+void SetLauncherWindow(QWidget* launcher) {
+    launcherWindow = launcher;
 }
 
 QString ApplicationHelpFile() {

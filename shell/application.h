@@ -4,11 +4,17 @@
 
 #include <QString>
 #include <QUrl>
+#include <QWidget>
 #include <functional>
 
 // "Tressalo" once the launcher has been created; captions are built on it.
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
+
+// The launcher window, over which the shared windows centre themselves;
+// null while there is none.
+QWidget* LauncherWindow();
+void SetLauncherWindow(QWidget* launcher);
 
 // The help file, "Tressalo.hlp" beside the executable.
 QString ApplicationHelpFile();

@@ -5,7 +5,6 @@
 #include "cardpileview.h"
 #include "colorvalue.h"
 #include "gamedata.h"
-#include "pokermain.h"
 #include "programresources.h"
 #include "soundport.h"
 #include "wallpaper.h"
@@ -253,11 +252,11 @@ bool TOptionsDialogForm::BitmapFileExists() const {
 
 void TOptionsDialogForm::FormShow() {
     // 2: centred over the launcher, pulled back inside the screen.
-    if (PokerMainForm) {
-        const QRect main = PokerMainForm->frameGeometry();
+    if (const QWidget* launcher = LauncherWindow()) {
+        const QRect main = launcher->frameGeometry();
         int left = main.left() + (main.width() - width()) / 2;
         int top = main.top() + (main.height() - height()) / 2;
-        if (const QScreen* screen = PokerMainForm->screen()) {
+        if (const QScreen* screen = launcher->screen()) {
             if (left + width() > screen->size().width())
                 left = screen->size().width() - width();
             if (top + height() > screen->size().height())

@@ -118,6 +118,7 @@ TPokerMainForm::TPokerMainForm(const std::filesystem::path& storeFile, QWidget* 
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("PokerMainForm"));
     PokerMainForm = this;
+    SetLauncherWindow(this);
     BuildMenu();
     BuildClient();
     resize(540, 407);
@@ -185,7 +186,6 @@ void TPokerMainForm::BuildClient() {
     lstGames->setGeometry(12, 12, 113, 181);
     connect(lstGames, &QListWidget::currentRowChanged, this, [this] { lstGamesClick(); });
     connect(lstGames, &QListWidget::itemDoubleClicked, this, [this] { btnPlayClick(); });
-    connect(lstGames, &QListWidget::itemActivated, this, [this] { btnPlayClick(); });
 
     imgScreenShot = new QLabel(PanelGameSelect);
     imgScreenShot->setObjectName(QStringLiteral("imgScreenShot"));

@@ -5,6 +5,7 @@
 #include "pokermain.h"
 #include "screenmetrics.h"
 #include "sharedforms.h"
+#include "startupprobe.h"
 
 #include <QApplication>
 #include <QFont>
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
         TSharedForms sharedForms;
         QObject::connect(&mainForm, &TPokerMainForm::Closed, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
+        WatchFirstPaint(mainForm.Client);
         mainForm.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

@@ -82,8 +82,9 @@ TEST(EvaluateHand, EveryFiveCardHandOfOneDeck) {
                         const HandResult r = EvaluateHand(text);
                         ++counts[r.Category];
                         ++hands;
-                        const bool wheel = (r.Category == Straight || r.Category == StraightFlush) &&
-                                           sum == 14 + 2 + 3 + 4 + 5;
+                        const bool wheel =
+                            (r.Category == Straight || r.Category == StraightFlush) &&
+                            sum == 14 + 2 + 3 + 4 + 5;
                         if (r.Total != (wheel ? 15 : sum))
                             FAIL() << text << " total " << r.Total;
                     }

@@ -12,18 +12,12 @@ struct Priced {
 
 TEST(Scoring, HandsUnderTheThreeSystems) {
     const Priced cases[] = {
-        {"----------", 0, 0, 0},
-        {"ASADKCQHJS", 1, 2, 128},
-        {"2C5D9HJCKS", 0, 0, 40},
-        {"THJHQHKHAH", 35, 100, 3000},
-        {"AS2S3S4S5S", 30, 75, 600},
-        {"5C5S5D5H5C", 40, 150, 75 * 25},
-        {"9S9C9D9HKD", 16, 50, 25 * 49},
-        {"2C3D4H5S6C", 12, 15, 12 * 20},
-        {"2C2D3C3D3H", 10, 25, 15 * 13},
-        {"2C2D2H9SKS", 6, 10, 5 * 28},
-        {"2C5C9CJCKC", 5, 20, 10 * 40},
-        {"KSKD2C2H7S", 3, 5, 3 * 37},
+        {"----------", 0, 0, 0},         {"ASADKCQHJS", 1, 2, 128},
+        {"2C5D9HJCKS", 0, 0, 40},        {"THJHQHKHAH", 35, 100, 3000},
+        {"AS2S3S4S5S", 30, 75, 600},     {"5C5S5D5H5C", 40, 150, 75 * 25},
+        {"9S9C9D9HKD", 16, 50, 25 * 49}, {"2C3D4H5S6C", 12, 15, 12 * 20},
+        {"2C2D3C3D3H", 10, 25, 15 * 13}, {"2C2D2H9SKS", 6, 10, 5 * 28},
+        {"2C5C9CJCKC", 5, 20, 10 * 40},  {"KSKD2C2H7S", 3, 5, 3 * 37},
     };
     for (const Priced& c : cases) {
         EXPECT_EQ(ScoreHandText(c.text, EnglishScoring), c.english) << c.text;

@@ -86,8 +86,8 @@ TEST_F(Store, FirstRunDefaultsFollowTheDisplay) {
 }
 
 TEST_F(Store, ColorDepthClasses) {
-    const std::pair<int, int> table[] = {{1, 1}, {4, 2}, {8, 3}, {16, 4}, {24, 5},
-                                         {32, 0}, {15, 0}, {0, 0}};
+    const std::pair<int, int> table[] = {{1, 1},  {4, 2},  {8, 3},  {16, 4},
+                                         {24, 5}, {32, 0}, {15, 0}, {0, 0}};
     for (auto [bits, depthClass] : table) {
         SetDisplayInfo({1024, 768, bits, 1});
         EXPECT_EQ(GetColorDepthClass(), depthClass) << bits;
@@ -101,10 +101,18 @@ TEST_F(Store, IntegerReadsAndDefaults) {
                     "word=green\nempty=\nbig=4294967296\nspaced =  42  \nplus=+7\n"
                     "negmin=-2147483648\ntoobig=2147483648\n");
     InitGameData(file); // the file has no Init: first-run keys are added, others kept
-    const std::pair<const char*, int> reads[] = {
-        {"HEX1", 32768}, {"hex2", 255}, {"hex3", -1}, {"neg", -12},     {"word", 77},
-        {"empty", 77},   {"big", 77},   {"spaced", 42}, {"plus", 7},   {"missing", 77},
-        {"negmin", -2147483647 - 1},     {"toobig", 77}};
+    const std::pair<const char*, int> reads[] = {{"HEX1", 32768},
+                                                 {"hex2", 255},
+                                                 {"hex3", -1},
+                                                 {"neg", -12},
+                                                 {"word", 77},
+                                                 {"empty", 77},
+                                                 {"big", 77},
+                                                 {"spaced", 42},
+                                                 {"plus", 7},
+                                                 {"missing", 77},
+                                                 {"negmin", -2147483647 - 1},
+                                                 {"toobig", 77}};
     for (auto [key, value] : reads)
         EXPECT_EQ(ReadIniInteger("Options", key, 77), value) << key;
     EXPECT_EQ(ReadIniInteger("Nowhere", "Games", 5), 5);
@@ -243,8 +251,9 @@ TEST_F(Store, WindowPlacementDefaultsAndRoundTrip) {
     EXPECT_EQ(saved.Width, 600);
     EXPECT_EQ(saved.Height, 450);
     EXPECT_EQ(saved.State, 0);
-    EXPECT_NE(ReadFile(file).find("[Main]\nInit=1\nHeight=450\nWidth=600\nTop=10\nLeft=-4\nState=0\n"),
-              std::string::npos);
+    EXPECT_NE(
+        ReadFile(file).find("[Main]\nInit=1\nHeight=450\nWidth=600\nTop=10\nLeft=-4\nState=0\n"),
+        std::string::npos);
     // A larger stored window centres by its own size.
     WriteFile(file, "[X]\nHeight=868\nWidth=1124\n");
     const TWindowPlacement big = LoadWindowPlacement("X", 540, 407);
@@ -309,7 +318,8 @@ TEST_F(Store, WritesReplaceTheFileAtomically) {
 }
 
 TEST(StorePath, ExecutableFolderWhenWritableElseConfigHome) {
-    const fs::path tmp = fs::temp_directory_path() / ("tressalo-path-" + std::to_string(::getpid()));
+    const fs::path tmp =
+        fs::temp_directory_path() / ("tressalo-path-" + std::to_string(::getpid()));
     fs::create_directories(tmp / "bin");
     EXPECT_EQ(DefaultGameDataPath(tmp / "bin"), tmp / "bin" / "Tressalo.INI");
     ::setenv("XDG_CONFIG_HOME", (tmp / "config").c_str(), 1);

@@ -4,9 +4,8 @@
 #include <utility>
 
 const std::array<std::string, HandCategoryCount> HandNames = {
-    "Five Of A Kind", "Royal Flush",     "Straight Flush", "Four Of A Kind",
-    "Straight",       "Full House",      "Three Of A Kind", "Flush",
-    "Two Pair",       "One Pair",        "None"};
+    "Five Of A Kind",  "Royal Flush", "Straight Flush", "Four Of A Kind", "Straight", "Full House",
+    "Three Of A Kind", "Flush",       "Two Pair",       "One Pair",       "None"};
 
 namespace {
 

@@ -66,8 +66,7 @@ struct TWindowPlacement {
     int Height = 0;
     int State = 2; // 0 normal, 1 minimised, 2 maximised
 };
-TWindowPlacement LoadWindowPlacement(std::string_view section, int defaultWidth,
-                                     int defaultHeight);
+TWindowPlacement LoadWindowPlacement(std::string_view section, int defaultWidth, int defaultHeight);
 void SaveWindowPlacement(std::string_view section, const TWindowPlacement& placement);
 
 // 0 unknown, 1 monochrome, 2 16 colours, 3 256 colours, 4 16-bit, 5 24-bit.

@@ -89,7 +89,8 @@ int IniText::FindKey(int header, std::string_view key) const {
         if (IsComment(text))
             continue;
         const auto eq = text.find('=');
-        if (eq != std::string::npos && SameName(Trim(std::string_view(text).substr(0, eq)), Trim(key)))
+        if (eq != std::string::npos &&
+            SameName(Trim(std::string_view(text).substr(0, eq)), Trim(key)))
             return i;
     }
     return -1;
@@ -130,7 +131,8 @@ void IniText::SetValue(std::string_view section, std::string_view key, std::stri
     }
     // A new key goes after the last non-blank line of its section.
     int insertAt = SectionEnd(header);
-    while (insertAt - 1 > header && Trim(lines_[static_cast<std::size_t>(insertAt - 1)].text).empty())
+    while (insertAt - 1 > header &&
+           Trim(lines_[static_cast<std::size_t>(insertAt - 1)].text).empty())
         --insertAt;
     if (insertAt == static_cast<int>(lines_.size()))
         TerminateLastLine();
@@ -175,7 +177,8 @@ std::optional<int> ParseIniInteger(std::string_view text) {
     // (0xFFFFFFFF is -1, as colour values with the top bit set are written).
     const std::uint64_t limit =
         base == 16 ? 0xFFFFFFFFULL
-                   : static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()) + (negative ? 1 : 0);
+                   : static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()) +
+                         (negative ? 1 : 0);
     std::uint64_t n = 0;
     for (char c : text) {
         unsigned digit;

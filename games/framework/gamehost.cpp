@@ -157,7 +157,3 @@ QIcon TGameHost::ToolbarIcon(ToolbarButton button) {
         icon.addPixmap(Pictogram(button, true), QIcon::Disabled);
     return icon;
 }
-
-QWidget* TGameHost::Launcher() {
-    return nullptr;
-}

@@ -1,6 +1,6 @@
 // What the game windows need from the rest of the program: the sounds, the
-// options and statistics windows, help, the shared wallpaper, the toolbar
-// pictures and the launcher.  The launcher installs its own host with
+// options and statistics windows, help, the shared wallpaper and the toolbar
+// pictures.  The launcher installs its own host with
 // SetGameHost; until then a plain stand-in serves (silent, no options or
 // statistics window, a drawn wallpaper and drawn toolbar pictures).
 #pragma once
@@ -33,8 +33,6 @@ public:
     virtual void RebuildWallpaper();
     // A toolbar picture; Undo, Options and Help also have a disabled picture.
     virtual QIcon ToolbarIcon(ToolbarButton button);
-    // The launcher window, hidden while a game window is active (may be null).
-    virtual QWidget* Launcher();
 
 protected:
     // The stand-in's own wallpaper, let go before the application ends.

@@ -43,6 +43,8 @@ void Shoot(const QString& folder, int cardSize, int backgroundType) {
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
     QTest::qWait(100);
+    std::printf("%d dots per inch, minimum size %d x %d\n", form.logicalDpiY(),
+                form.minimumWidth(), form.minimumHeight());
     form.StartNewHand(1);
     QTest::qWait(50);
     Save(&form, name + "-1-dealt.png");

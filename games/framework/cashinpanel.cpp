@@ -62,8 +62,10 @@ void TCashInPanel::mnuCashInClick(const QObject* sender) {
 }
 
 bool TCashInPanel::eventFilter(QObject* watched, QEvent* event) {
+    // A filter sees the clicks of disabled labels too: those lines are not complete.
     if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && LineOf(watched) >= 0) {
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && LineOf(watched) >= 0 &&
+        static_cast<QWidget*>(watched)->isEnabled()) {
         mnuCashInClick(watched);
         return true;
     }

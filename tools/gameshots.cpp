@@ -8,7 +8,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QTest>
 
 #include <cstdio>
@@ -59,6 +63,20 @@ void Shoot(const QString& folder, int cardSize, int backgroundType) {
     QTest::qWait(50);
     Save(&form, name + "-2-half.png");
 
+    if (cardSize == 1 && backgroundType == 0) {
+        // The popup menu, and the question before an unfinished hand is left.
+        form.PopupMenu1->popup(form.mapToGlobal(QPoint(200, 200)));
+        QTest::qWait(100);
+        Save(&form, name + "-menu.png");
+        form.PopupMenu1->hide();
+        QTimer::singleShot(200, [&] {
+            Save(&form, name + "-question.png");
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::No)->click();
+        });
+        form.btnNewHandClick();
+    }
+
     // A drag from the deck, held over a free cell.
     TCardPileView* deck = form.DeckPileView;
     const int top = deck->Pile.GetCardCount() - 1;
@@ -92,6 +110,14 @@ int main(int argc, char* argv[]) {
     for (int cardSize : {0, 1})
         for (int background : {0, 1})
             Shoot(folder, cardSize, background);
+    // The Select Hand dialog as the player meets it.
+    TSelectHandForm select;
+    select.Tag = 1234;
+    select.show();
+    (void)QTest::qWaitForWindowExposed(&select);
+    QTest::qWait(50);
+    Save(&select, folder + "/select-hand.png");
+    select.hide();
     CloseGameData();
     return 0;
 }

@@ -77,6 +77,10 @@ TSelectHandForm::TSelectHandForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Select Hand"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(227, 128);
+    // The classic dialog size of type, so the caption fits before the edit.
+    QFont classic = font();
+    classic.setPixelSize(11);
+    setFont(classic);
 
     Bevel1->setGeometry(8, 8, 209, 77);
     Bevel1->setFrameShape(QFrame::Box);

@@ -204,6 +204,12 @@ void TGameForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TGameForm::closeEvent(QCloseEvent* event) {
+    // Closed from the keyboard in the middle of a drag: the lifted cards go
+    // back first, so none is left outside the game's piles.
+    for (TCardPileView* view : Tableau)
+        view->CancelDrag();
+    if (DeckPileView != nullptr)
+        DeckPileView->CancelDrag();
     if (!game_ptr_->CloseQuery()) {
         event->ignore();
         return;

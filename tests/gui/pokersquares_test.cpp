@@ -230,6 +230,21 @@ TEST_F(PokerSquaresWindow, DropsNoFreeCellClaimedGoBackToTheDeck) {
     }
 }
 
+TEST_F(PokerSquaresWindow, ClosingInTheMiddleOfADragLosesNoCard) {
+    Open();
+    PressDeckTop();
+    MoveTo(Cell(6));
+    ASSERT_NE(Deck()->ActiveDrag(), nullptr);
+    ASSERT_EQ(Deck()->Pile.GetCardCount(), 24);
+    EXPECT_TRUE(form->close()); // no move made: no question
+    EXPECT_EQ(Deck()->ActiveDrag(), nullptr);
+    EXPECT_EQ(Cell(6)->Pile.GetCardCount(), 0);
+    // The lifted card went back and was let go with the rest (the leak check
+    // of the sanitizer build would see it otherwise).
+    EXPECT_EQ(Deck()->Pile.GetCardCount(), 0);
+    EXPECT_EQ(GamesRecorded(), 1); // only the hand replaced by Open's deal
+}
+
 TEST_F(PokerSquaresWindow, LeavingAnUnfinishedHandAsksFirst) {
     Open();
     Click(Cell(0));

@@ -5,6 +5,7 @@
 
 #include "card.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>
@@ -29,9 +30,11 @@ public:
     int Height() const { return size_.height(); }
     int Count() const { return static_cast<int>(images_.size()); }
     void Clear() { images_.clear(); }
-    // Adds a picture whose fuchsia pixels become transparent.
+    // Adds a picture whose fuchsia pixels become transparent; a picture of
+    // another logical size is brought to the list's size first.
     void AddMasked(const QImage& image);
     const QPixmap& Image(int index) const;
+    // Draws image index at its logical size with its top-left corner at at.
     void Draw(QPainter& canvas, QPoint at, int index) const;
 
 private:
@@ -58,8 +61,11 @@ public:
     static void FreeCardBitmaps();
     static void SetCardSize(int size);
     static _CardSize GetCardSize() { return CurrentCardSize; }
-    static void SetBackIndex(int index) { BackIndex = index; }
+    // Backs are 0 to 2; other values are brought into that range.
+    static void SetBackIndex(int index);
     static int GetBackIndex() { return BackIndex; }
+    // Draws the face (face up) or back BackIndex (face down) with its top-left
+    // corner at point, unscaled, leaving the transparent corners untouched.
     static void DrawCardOnCanvas(const TCard& card, QPoint point, QPainter& canvas);
     static TImageList* GetCardImageList() { return CardImages.get(); }
     static TImageList* GetBackImageList() { return BackImages.get(); }
@@ -70,7 +76,15 @@ public:
     static QSize CardPixelSize();
     static QSize CardPixelSize(_CardSize size);
 
+    // Resolution of the pictures loaded next: 0 (the default) follows the
+    // screens, 2 when any of them is HiDPI and 1 otherwise; 1 or 2 forces it.
+    // Sizes and positions stay in logical pixels either way.
+    static int PixelRatioSetting;
+    static int ArtPixelRatio();
+
     // One resource picture by name ("FSCARD100" ... "sFSCARD158", any case),
-    // at the given device pixel ratio (1 or 2).
+    // at device pixel ratio 1 or 2 (2 for anything above 1): fuchsia where
+    // transparent, its logical size that of its card size.  A name outside
+    // the set gives a null image.
     static QImage LoadResourceImage(const QString& name, int devicePixelRatio);
 };

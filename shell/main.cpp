@@ -5,6 +5,7 @@
 #include "pokermain.h"
 #include "screenmetrics.h"
 #include "sharedforms.h"
+#include "shellgamehost.h"
 #include "startupprobe.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     TellStoreTheDisplay();
     TCardImages::Install();
     SetUndoBeepHook([] { QApplication::beep(); });
+    ConnectGameWindows();
 
     try {
         TPokerMainForm mainForm(

@@ -10,6 +10,7 @@
 #include "optionsdialog.h"
 #include "pokermain.h"
 #include "sharedforms.h"
+#include "shellgamehost.h"
 #include "statsdialog.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(font);
     TCardImages::Install();
     SetDisplayInfo({1280, 1024, 24, 1});
+    ConnectGameWindows();
 
     QTemporaryDir folder;
     const std::filesystem::path store = QDir(folder.path()).filePath("Tressalo.INI").toStdString();
@@ -117,6 +119,15 @@ int main(int argc, char* argv[]) {
         ShowHelpTopic(HelpTopic::ScoringSystems);
         if (THelpViewerForm* viewer = THelpViewerForm::Instance())
             Save(viewer, QStringLiteral("help-scoring"));
+        // Poker Squares opened from the launcher, on the wallpaper.
+        launcher.lstGames->setCurrentRow(0);
+        QTimer::singleShot(800, [] {
+            if (QWidget* game = QApplication::activeModalWidget()) {
+                Save(game, QStringLiteral("game-from-launcher"));
+                game->close();
+            }
+        });
+        launcher.LaunchGame(0);
         launcher.close();
     }
     return 0;

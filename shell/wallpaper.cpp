@@ -3,6 +3,7 @@
 #include "gamedata.h"
 #include "programresources.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <memory>
@@ -14,6 +15,12 @@ std::unique_ptr<QPixmap> ownedWallpaper;
 } // namespace
 
 void CreateWallpaperBitmap(QSize size) {
+    // A picture must go before the application does, whoever forgets it.
+    static const bool freedAtExit = [] {
+        qAddPostRoutine(FreeWallpaperBitmap);
+        return true;
+    }();
+    (void)freedAtExit;
     ownedWallpaper = std::make_unique<QPixmap>(size);
     ownedWallpaper->fill(Qt::white);
     WallpaperBitmap = ownedWallpaper.get();

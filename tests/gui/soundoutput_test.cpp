@@ -23,7 +23,7 @@ const QString SinkName = QStringLiteral("tressalo_null");
 
 struct TSinkInput {
     QString Index;
-    QString Spec; // e.g. "s16le 1ch 22050Hz"
+    QString SampleFormat; // e.g. "s16le 1ch 22050Hz"
 };
 
 // Runs the control tool against the private server; nothing if it fails.
@@ -135,8 +135,8 @@ TEST_F(SoundOutput, ClipPlaysOnTheOutputAndEnds) {
         5000))
         << "no stream reached the server";
     ASSERT_EQ(inputs.size(), 1u);
-    EXPECT_TRUE(inputs[0].Spec.endsWith(QLatin1String("1ch 22050Hz")))
-        << inputs[0].Spec.toStdString();
+    EXPECT_TRUE(inputs[0].SampleFormat.endsWith(QLatin1String("1ch 22050Hz")))
+        << inputs[0].SampleFormat.toStdString();
     EXPECT_EQ(SinkState(), QStringLiteral("RUNNING"));
     // Once the clip has been heard the stream closes.
     EXPECT_TRUE(WaitUntil([] { return SinkInputs().empty(); }, 5000));
@@ -160,7 +160,7 @@ TEST_F(SoundOutput, NewClipCutsTheOneStillPlaying) {
             inputs = SinkInputs();
             most = std::max(most, inputs.size());
             replaced = inputs.size() == 1 && inputs[0].Index != cashIn &&
-                       inputs[0].Spec.endsWith(QLatin1String("1ch 11025Hz"));
+                       inputs[0].SampleFormat.endsWith(QLatin1String("1ch 11025Hz"));
             return replaced;
         },
         5000);

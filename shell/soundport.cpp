@@ -1,31 +1,35 @@
 #include "soundport.h"
 
-#include "gamedata.h"
+#include "sound.h"
 
-// Until the sound effects are part of the program the shell keeps the mask
-// itself and plays nothing; the switches and previews behave the same.
 namespace {
-int mask = 0;
 SoundPort::TRecorder recorder;
 } // namespace
 
 namespace SoundPort {
 
 void LoadSettings() {
-    mask = ReadIniInteger("Options", "SoundEnable", OptionDefaults::SoundEnable);
+    LoadSoundSettings();
 }
 
 int Mask() {
-    return mask;
+    return SoundEnableMask;
 }
 
 void SetMask(int value) {
-    mask = value;
+    SoundEnableMask = value;
 }
 
 void Play(TSound sound) {
     if (recorder)
-        recorder(sound, mask);
+        recorder(sound, SoundEnableMask);
+    switch (sound) {
+    case Shuffle: PlayShuffleSound(); break;
+    case CardUp: PlayCardUpSound(); break;
+    case CardDown: PlayCardDownSound(); break;
+    case CashIn: PlayCashInSound(); break;
+    case Undo: PlayUndoSound(); break;
+    }
 }
 
 void SetRecorder(TRecorder newRecorder) {

@@ -1,6 +1,6 @@
-// The sound switches and effects as the shell's windows use them: the
-// options window previews each sound under a mask of its own and restores the
-// mask afterwards.
+// The sound switches and effects as the shell's windows use them (over the
+// sound module): the options window previews each sound under a mask of its
+// own and restores the mask afterwards, and the game windows play through it.
 #pragma once
 
 #include <functional>

@@ -8,7 +8,8 @@ packages=(
   libsndfile1-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils imagemagick sox pulseaudio
+  libqt6multimedia6 libpulse0
+  xvfb xauth x11-utils imagemagick sox pulseaudio pulseaudio-utils
   fonts-dejavu-core
 )
 

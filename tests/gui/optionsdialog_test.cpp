@@ -2,6 +2,7 @@
 #include "colorvalue.h"
 #include "optionsdialog.h"
 #include "shelltesting.h"
+#include "sound.h"
 #include "soundport.h"
 #include "wallpaper.h"
 
@@ -109,6 +110,9 @@ TEST_F(OptionsDialog, EveryPreviewPlaysWithSoundOffAndTheMaskComesBack) {
     std::vector<std::pair<SoundPort::TSound, int>> played;
     SoundPort::SetRecorder(
         [&](SoundPort::TSound sound, int mask) { played.emplace_back(sound, mask); });
+    // The sound module lets each clip through its switches.
+    std::vector<TSoundClip> passed;
+    SetSoundRecorder([&](TSoundClip clip) { passed.push_back(clip); });
     TOptionsDialogForm form;
     form.show();
     const std::vector<std::pair<QLabel*, std::pair<SoundPort::TSound, int>>> previews = {
@@ -124,6 +128,10 @@ TEST_F(OptionsDialog, EveryPreviewPlaysWithSoundOffAndTheMaskComesBack) {
         EXPECT_EQ(played[0], expected);
         EXPECT_EQ(SoundPort::Mask(), 0);
     }
+    EXPECT_EQ(passed,
+              (std::vector<TSoundClip>{TSoundClip::Undo, TSoundClip::Shuffle, TSoundClip::CardUp,
+                                       TSoundClip::CardDown, TSoundClip::CashIn}));
+    SetSoundRecorder(nullptr);
     EXPECT_FALSE(form.CheckBoxSound->isChecked());
     EXPECT_FALSE(OptionsAppearanceChanged);
     form.hide();

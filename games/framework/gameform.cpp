@@ -1,6 +1,7 @@
 #include "gameform.h"
 
 #include "cardimages.h"
+#include "colorvalue.h"
 #include "context.h"
 #include "gamedata.h"
 #include "gamehost.h"
@@ -26,9 +27,6 @@ int TGameForm::densityForTesting = 0;
 namespace {
 constexpr std::array<int, 6> StandardToolbarLefts = {8, 54, 99, 145, 190, 236};
 
-const char* const displayNames[] = {"Poker Squares", "Poker Shuffle", "Poker Elimination",
-                                    "Poker Puzzle",  "Poker Columns", "Poker Holdem",
-                                    "Poker Yacht"};
 constexpr int helpContexts[] = {185, 180, 170, 175, 165, 172, 187};
 
 int BackgroundType() {
@@ -37,25 +35,11 @@ int BackgroundType() {
 } // namespace
 
 QString GameDisplayName(int game) {
-    return QString::fromLatin1(displayNames[game]);
+    return QString::fromStdString(GameNames.at(static_cast<std::size_t>(game)));
 }
 
 int GameHelpContext(int game) {
     return helpContexts[game];
-}
-
-QColor ColorFromStore(int value) {
-    const auto bits = static_cast<unsigned>(value);
-    if ((bits & 0x80000000u) != 0) {
-        // A system colour by index; the ones a player can pick.
-        switch (bits & 0xFFu) {
-        case 5: return QApplication::palette().color(QPalette::Base);
-        case 8: return QApplication::palette().color(QPalette::Text);
-        default: return ButtonFaceColor();
-        }
-    }
-    return QColor(static_cast<int>(bits & 0xFFu), static_cast<int>((bits >> 8) & 0xFFu),
-                  static_cast<int>((bits >> 16) & 0xFFu));
 }
 
 TGameForm::TGameForm(int game, QWidget* launcher)
@@ -286,7 +270,7 @@ void TGameForm::ShowScoringName() {
 void TGameForm::ApplyWindowColor(bool wallpaper) {
     QPalette own = palette();
     own.setColor(QPalette::Window, wallpaper ? ButtonFaceColor()
-                                             : ColorFromStore(ReadIniInteger(
+                                             : ColorFromValue(ReadIniInteger(
                                                    "Options", "BGColor", OptionDefaults::BGColor)));
     setPalette(own);
 }

@@ -26,9 +26,6 @@ class QToolButton;
 // The display name (caption, placement section) and help topic of each game.
 QString GameDisplayName(int game);
 int GameHelpContext(int game);
-// A colour as the store keeps it (0x00BBGGRR, or a system colour with the top
-// bit set).
-QColor ColorFromStore(int value);
 
 class TGameForm : public QDialog, protected TGameOutside {
     Q_OBJECT

@@ -1,6 +1,8 @@
 #include "helpviewer.h"
 
 #include "application.h"
+#include "pokercalc.h"
+#include "scoring.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +14,21 @@
 #include <QTextStream>
 
 QPointer<THelpViewerForm> THelpViewerForm::instance_;
+
+QString PointTableHtml() {
+    QString html = QStringLiteral("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\">\n"
+                                  "<tr><th>Hand</th><th>English</th><th>American</th><th>Wild "
+                                  "(&times; card total)</th></tr>\n");
+    for (int category = 0; category < HandCategoryCount; ++category) {
+        const auto row = static_cast<std::size_t>(category) * ScoreSystemCount;
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>\n")
+                    .arg(QString::fromStdString(HandNames[static_cast<std::size_t>(category)]))
+                    .arg(ScoreTable[row + EnglishScoring])
+                    .arg(ScoreTable[row + AmericanScoring])
+                    .arg(ScoreTable[row + WildScoring]);
+    }
+    return html + QStringLiteral("</table>\n");
+}
 
 std::vector<THelpTopic> ParseHelpText(const QString& text) {
     std::vector<THelpTopic> topics;
@@ -27,7 +44,9 @@ std::vector<THelpTopic> ParseHelpText(const QString& text) {
                 continue;
             topics.push_back({number, space < 0 ? QString() : rest.mid(space + 1).trimmed(), {}});
         } else if (!topics.empty()) {
-            topics.back().Body += line + QLatin1Char('\n');
+            // The point table is the program's own, never a second copy.
+            topics.back().Body +=
+                line == QLatin1String("@pointtable") ? PointTableHtml() : line + QLatin1Char('\n');
         }
     }
     return topics;

@@ -109,6 +109,23 @@ TEST(HelpFile, HasEveryTopicTheProgramAsksForAndNoBrokenLinks) {
                 << topic.Number << " links to " << match.captured(1).toStdString();
 }
 
+TEST(HelpFile, ThePointTableIsTheProgramsOwn) {
+    const auto topics = ParseHelpText(HelpFileText());
+    const auto scoring = std::find_if(topics.begin(), topics.end(),
+                                      [](const THelpTopic& t) { return t.Number == 210; });
+    ASSERT_NE(scoring, topics.end());
+    for (const auto& [name, english, american, wild] :
+         {std::tuple{"Five Of A Kind", 40, 150, 75}, std::tuple{"Straight", 12, 15, 12},
+          std::tuple{"Full House", 10, 25, 15}, std::tuple{"None", 0, 0, 1}})
+        EXPECT_TRUE(
+            scoring->Body.contains(QStringLiteral("<td>%1</td><td>%2</td><td>%3</td><td>%4</td>")
+                                       .arg(QLatin1String(name))
+                                       .arg(english)
+                                       .arg(american)
+                                       .arg(wild)))
+            << name;
+}
+
 TEST(HelpFile, ParsesTopicsAndSkipsCommentsAndBadHeaders) {
     const auto topics = ParseHelpText(QStringLiteral("# comment\r\n@topic 7 Seven\r\n<p>a</p>\r\n"
                                                      "@topic x Broken\n@topic 9\nbody"));

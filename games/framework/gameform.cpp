@@ -1,5 +1,6 @@
 #include "gameform.h"
 
+#include "application.h"
 #include "cardimages.h"
 #include "colorvalue.h"
 #include "context.h"
@@ -27,8 +28,6 @@ int TGameForm::densityForTesting = 0;
 namespace {
 constexpr std::array<int, 6> StandardToolbarLefts = {8, 54, 99, 145, 190, 236};
 
-constexpr int helpContexts[] = {185, 180, 170, 175, 165, 172, 187};
-
 int BackgroundType() {
     return ReadIniInteger("Options", "BackgroundType", OptionDefaults::BackgroundType);
 }
@@ -38,8 +37,8 @@ QString GameDisplayName(int game) {
     return QString::fromStdString(GameNames.at(static_cast<std::size_t>(game)));
 }
 
-int GameHelpContext(int game) {
-    return helpContexts[game];
+int TGameForm::HelpContext() const {
+    return GameHelpTopic(game_);
 }
 
 TGameForm::TGameForm(int game, QWidget* launcher)

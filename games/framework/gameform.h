@@ -23,9 +23,8 @@ class QLabel;
 class QMenu;
 class QToolButton;
 
-// The display name (caption, placement section) and help topic of each game.
+// The display name (caption, placement section) of each game.
 QString GameDisplayName(int game);
-int GameHelpContext(int game);
 
 class TGameForm : public QDialog, protected TGameOutside {
     Q_OBJECT
@@ -53,7 +52,7 @@ public:
     std::vector<TCardPileView*> Tableau; // in the game's place order
 
     int GameIndex() const { return game_; }
-    int HelpContext() const { return GameHelpContext(game_); }
+    int HelpContext() const;
     int ScoreSystem() const { return game_ptr_->ScoreSystem; }
     TGame& Game() const { return *game_ptr_; }
 

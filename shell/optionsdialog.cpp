@@ -202,8 +202,11 @@ void TOptionsDialogForm::BuildBackgroundPage() {
             [this] { RadioButtonWallpaperClick(); });
     connect(RadioButtonBitmap, &QRadioButton::clicked, this,
             [this] { RadioButtonWallpaperClick(); });
+    // A click counts even on the wallpaper already selected (it still picks
+    // "Wallpaper"); the keys move the selection and count as well.
     connect(ListBoxWallpaper, &QListWidget::currentRowChanged, this,
             [this] { ListBoxWallpaperClick(); });
+    connect(ListBoxWallpaper, &QListWidget::itemClicked, this, [this] { ListBoxWallpaperClick(); });
     connect(btnColorEdit, &QPushButton::clicked, this, [this] { btnColorEditClick(); });
     connect(btnBitmapBrowse, &QPushButton::clicked, this, [this] { btnBitmapBrowseClick(); });
 }

@@ -105,6 +105,25 @@ TEST_F(OptionsDialog, ChoosingChalkSetsTheFlagAndCancelForgetsIt) {
     EXPECT_EQ(StoredOptions(), before);
 }
 
+// The stored wallpaper is already selected under a solid colour: clicking it
+// must still pick "Wallpaper".
+TEST_F(OptionsDialog, ClickingTheWallpaperAlreadySelectedChecksWallpaper) {
+    WriteIniInteger("Options", "BackgroundType", 0);
+    WriteIniInteger("Options", "ImageNum", 0);
+    TOptionsDialogForm form;
+    form.show();
+    form.pageBackground->setCurrentWidget(form.tabBackground);
+    QListWidget* list = form.ListBoxWallpaper;
+    ASSERT_EQ(list->currentRow(), 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_TRUE(form.RadioButtonWallpaper->isChecked());
+    ExpectSampleShows(form, 0);
+    EXPECT_TRUE(OptionsAppearanceChanged);
+    QTest::mouseClick(form.OKBtn, Qt::LeftButton);
+    EXPECT_EQ(ReadIniInteger("Options", "BackgroundType", -1), 1);
+}
+
 TEST_F(OptionsDialog, EveryPreviewPlaysWithSoundOffAndTheMaskComesBack) {
     WriteIniInteger("Options", "SoundEnable", 0);
     std::vector<std::pair<SoundPort::TSound, int>> played;

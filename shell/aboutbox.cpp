@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -145,6 +146,14 @@ void TAboutBoxForm::lblVersionClick() {
 
 void TAboutBoxForm::Label4Click() {
     OpenUrl(QUrl(Label4->text()));
+}
+
+void TAboutBoxForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool TAboutBoxForm::eventFilter(QObject* watched, QEvent* event) {

@@ -32,4 +32,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // F1 opens the window's help topic.
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -486,6 +487,14 @@ void TOptionsDialogForm::CancelBtnClick() {
 
 void TOptionsDialogForm::reject() {
     CancelBtnClick();
+}
+
+void TOptionsDialogForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool TOptionsDialogForm::eventFilter(QObject* watched, QEvent* event) {

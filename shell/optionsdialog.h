@@ -113,6 +113,8 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // F1 opens the window's help topic, as Help does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildGeneralPage();

@@ -5,6 +5,7 @@
 #include "gamedata.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -112,6 +113,14 @@ void TStatsDialogForm::showEvent(QShowEvent* event) {
         FormShow();
     }
     QDialog::showEvent(event);
+}
+
+void TStatsDialogForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TStatsDialogForm::FormShow() {

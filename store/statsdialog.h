@@ -34,6 +34,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // F1 opens the window's help topic, as Help does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The one statistics window of the program, created at start.

@@ -1,8 +1,10 @@
 #include "aboutbox.h"
 #include "helpviewer.h"
+#include "optionsdialog.h"
 #include "pokermain.h"
 #include "screenmetrics.h"
 #include "shelltesting.h"
+#include "statsdialog.h"
 
 #include <QFile>
 #include <QLabel>
@@ -135,6 +137,26 @@ TEST(HelpFile, ParsesTopicsAndSkipsCommentsAndBadHeaders) {
     EXPECT_EQ(topics[0].Body, QStringLiteral("<p>a</p>\n"));
     EXPECT_EQ(topics[1].Number, 9);
     EXPECT_EQ(topics[1].Body, QStringLiteral("body\n"));
+}
+
+// F1 in each dialog opens that dialog's own topic.
+TEST_F(AboutBox, F1OpensEachDialogsTopic) {
+    OpenStore();
+    SetApplicationHelpFile(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/help/Tressalo.hlp"));
+    TAboutBoxForm about;
+    TStatsDialogForm stats;
+    TOptionsDialogForm options;
+    const std::pair<QDialog*, int> cases[] = {{&about, 100}, {&stats, 220}, {&options, 190}};
+    for (const auto& [dialog, topic] : cases) {
+        dialog->show();
+        QTest::keyClick(dialog, Qt::Key_F1);
+        ASSERT_NE(THelpViewerForm::Instance(), nullptr);
+        EXPECT_EQ(THelpViewerForm::Instance()->CurrentTopic(), topic)
+            << dialog->objectName().toStdString();
+        EXPECT_TRUE(dialog->isVisible());
+        THelpViewerForm::Release();
+        dialog->hide();
+    }
 }
 
 TEST_F(AboutBox, RulesOpenTheGamesTopicAndAMissingFileIsReported) {

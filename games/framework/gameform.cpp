@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -182,6 +183,11 @@ void TGameForm::reject() {
 }
 
 void TGameForm::keyPressEvent(QKeyEvent* event) {
+    // F1 opens the game's own help topic, as the Help button does.
+    if (event->key() == Qt::Key_F1) {
+        btnHelpClick();
+        return;
+    }
     // Unlike a dialog, a game window stays open on Esc.
     QWidget::keyPressEvent(event);
 }

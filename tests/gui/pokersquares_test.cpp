@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -442,6 +443,22 @@ TEST_F(PokerSquaresWindow, TheOptionsRepriceTheGridAndChangeItsLook) {
     EXPECT_NE(Cell(5)->BackgroundBitmap, nullptr);
     EXPECT_EQ(Cell(5)->size(), QSize(45, 63)); // the grid is laid out again at once
     EXPECT_EQ(Deck()->width(), 8 * 24 + 45);
+    SetGameHost(nullptr);
+}
+
+// Notes the help topics asked for.
+struct HelpHost : TGameHost {
+    std::vector<int> topics;
+    void ShowHelp(QWidget*, int topic) override { topics.push_back(topic); }
+};
+
+TEST_F(PokerSquaresWindow, HelpButtonAndF1OpenTheGamesTopic) {
+    Open();
+    HelpHost host;
+    SetGameHost(&host);
+    QTest::mouseClick(form->btnHelp, Qt::LeftButton);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(host.topics, std::vector<int>({185, 185}));
     SetGameHost(nullptr);
 }
 
